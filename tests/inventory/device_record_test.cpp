@@ -98,13 +98,23 @@ TEST_F(DeviceRecordTest, FieldsAndFallbacks)
     }
 }
 
-// Each field must be exactly its text followed by zeros: nothing of the
-// earlier, longer device may show through.
-void ExpectTextThenZeros(const WCHAR *field, const std::wstring &text, const char *what)
+// Each field must be exactly its reset text and zeros with the value read
+// written over its start: nothing of the earlier, longer device may show
+// through.
+void ExpectOnlyThisDevice(const WCHAR *field, const std::wstring &resetText,
+                          const std::wstring &value, const char *what)
 {
     std::vector<WCHAR> expected(kDeviceTextCapacity, L'\0');
-    std::copy(text.begin(), text.end(), expected.begin());
-    EXPECT_EQ(std::memcmp(field, expected.data(), kDeviceTextCapacity * sizeof(WCHAR)), 0) << what;
+    std::copy(resetText.begin(), resetText.end(), expected.begin());
+    std::copy(value.begin(), value.end(), expected.begin());
+    expected[value.size()] = L'\0';
+    for (int i = 0; i < kDeviceTextCapacity; ++i) {
+        if (field[i] != expected[i]) {
+            ADD_FAILURE() << what << ": unit " << i << " is " << std::hex << field[i]
+                          << " instead of " << expected[i];
+            return;
+        }
+    }
 }
 
 TEST_F(DeviceRecordTest, ShortDeviceAfterLongOneLeavesNothingBehind)
@@ -133,17 +143,17 @@ TEST_F(DeviceRecordTest, ShortDeviceAfterLongOneLeavesNothingBehind)
 
     Enumeration e = Enumerate(&kTestClassGuid);
     ASSERT_EQ(e.records.size(), 3u);
-    ExpectTextThenZeros(e.records[0].name, Units(L'n', 511), "long name");
-    ExpectTextThenZeros(e.records[0].driverFile, Units(L'x', 511), "long driver file");
-    ExpectTextThenZeros(e.records[1].name, L"S", "short name");
-    // The list's two terminators are part of the read, zeros all the same.
-    ExpectTextThenZeros(e.records[1].hardwareId, L"H", "short hardware ID");
-    ExpectTextThenZeros(e.records[1].manufacturer, L"N/A", "missing manufacturer");
-    ExpectTextThenZeros(e.records[1].driverFile, L"s.sys", "short driver file");
-    ExpectTextThenZeros(e.records[2].name, L"Unknown", "bare name");
-    ExpectTextThenZeros(e.records[2].hardwareId, L"N/A", "bare hardware ID");
-    ExpectTextThenZeros(e.records[2].manufacturer, L"N/A", "bare manufacturer");
-    ExpectTextThenZeros(e.records[2].driverFile, L"N/A", "bare driver file");
+    ExpectOnlyThisDevice(e.records[0].name, L"Unknown", Units(L'n', 511), "long name");
+    ExpectOnlyThisDevice(e.records[0].driverFile, L"N/A", Units(L'x', 511), "long driver file");
+    ExpectOnlyThisDevice(e.records[1].name, L"Unknown", L"S", "short name");
+    // The list ends with a second terminator.
+    ExpectOnlyThisDevice(e.records[1].hardwareId, L"N/A", std::wstring(L"H\0", 2), "short hardware ID");
+    ExpectOnlyThisDevice(e.records[1].manufacturer, L"N/A", L"N/A", "missing manufacturer");
+    ExpectOnlyThisDevice(e.records[1].driverFile, L"N/A", L"s.sys", "short driver file");
+    ExpectOnlyThisDevice(e.records[2].name, L"Unknown", L"Unknown", "bare name");
+    ExpectOnlyThisDevice(e.records[2].hardwareId, L"N/A", L"N/A", "bare hardware ID");
+    ExpectOnlyThisDevice(e.records[2].manufacturer, L"N/A", L"N/A", "bare manufacturer");
+    ExpectOnlyThisDevice(e.records[2].driverFile, L"N/A", L"N/A", "bare driver file");
 }
 
 }  // namespace

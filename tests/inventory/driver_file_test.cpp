@@ -124,7 +124,7 @@ TEST_F(DriverFileTest, ImagePathValues)
 struct ServiceCase {
     const char *name;
     RawValue service;             // the device's service property
-    const wchar_t *serviceKey;    // the key created, or null for none
+    std::wstring serviceKey;      // the key created, or empty for none
     std::wstring expectedDriverFile;
     bool expectedResult;
 };
@@ -133,13 +133,13 @@ std::vector<ServiceCase> ServiceCases()
 {
     const std::wstring longest = L"HalvexSvc" + Units(L'n', 246);  // 255 units
     return {
-        {"no service property", RawValue(), nullptr, L"N/A", false},
-        {"service key missing", Text(L"HalvexNoSuchSvc"), nullptr, L"N/A", false},
-        {"service name of 255 units", Text(longest), longest.c_str(), L"found.sys", true},
-        {"service name over 255 units does not fit", Text(longest + L"x"), longest.c_str(), L"N/A", false},
+        {"no service property", RawValue(), L"", L"N/A", false},
+        {"service key missing", Text(L"HalvexNoSuchSvc"), L"", L"N/A", false},
+        {"service name of 255 units", Text(longest), longest, L"found.sys", true},
+        {"service name over 255 units does not fit", Text(longest + L"x"), longest, L"N/A", false},
         {"unterminated service name filling 512 bytes is cut to 255 units",
-         Unterminated(longest + L"x"), longest.c_str(), L"found.sys", true},
-        {"empty service name", Text(L""), nullptr, L"N/A", false},
+         Unterminated(longest + L"x"), longest, L"found.sys", true},
+        {"empty service name", Text(L""), L"", L"N/A", false},
     };
 }
 
@@ -147,7 +147,7 @@ TEST_F(DriverFileTest, ServiceNames)
 {
     for (const ServiceCase &c : ServiceCases()) {
         SCOPED_TRACE(c.name);
-        if (c.serviceKey != nullptr) {
+        if (!c.serviceKey.empty()) {
             CreateServiceKey(c.serviceKey, REG_SZ, Text(L"C:\\drivers\\found.sys"));
         }
         CreateServedDevice(L"ROOT\\HALVEXTEST\\0001", c.service);

@@ -70,7 +70,7 @@ std::vector<FormatCase> Cases()
          [](wchar_t *b, size_t c) {
              return FormatBounded(b, c, L"%lu device(s) exported to:\r\n%ls", 57ul, L"C:\\r\\devices.txt");
          },
-         L"57 device(s) exported to:\r\nC:\\r\\devices.txt", 44},
+         L"57 device(s) exported to:\r\nC:\\r\\devices.txt", 43},
         {"key path with a 255-unit service name", 512,
          [](wchar_t *b, size_t c) {
              return FormatBounded(b, c, L"SYSTEM\\CurrentControlSet\\Services\\%ls", service255.c_str());
