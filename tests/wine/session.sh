@@ -14,6 +14,10 @@ wineserver=/usr/lib/wine/wineserver
 case "$1" in
 start)
     "$here/prefix.sh" "$wine_dir" --fresh
+    # C:\full\report.txt is the full device: every write to it fails. (The
+    # save dialog cannot be pointed at Z:\dev itself: listing it hangs.)
+    mkdir -p "$wine_dir/prefix/drive_c/full"
+    ln -sf /dev/full "$wine_dir/prefix/drive_c/full/report.txt"
     ready="$wine_dir/prefix/idle-ready"
     rm -f "$ready"
     windows_path="Z:$(printf '%s' "$ready" | tr / '\\')"
