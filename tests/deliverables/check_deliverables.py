@@ -36,7 +36,10 @@ def check(path, machine, language):
         failures.append("imports %s, not a Windows system DLL" % dll)
 
     data = open(path, "rb").read()
-    other = ONLY_FRENCH if language == "english" else ONLY_ENGLISH
+    own, other = (ONLY_ENGLISH, ONLY_FRENCH) if language == "english" else (ONLY_FRENCH, ONLY_ENGLISH)
+    for text in own:
+        if text.encode("utf-16-le") not in data:
+            failures.append("lacks its own text %r" % text)
     for text in other:
         if text.encode("utf-16-le") in data:
             failures.append("holds the other build's text %r" % text)

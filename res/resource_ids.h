@@ -1,0 +1,6 @@
+#ifndef HALVEX_RESOURCE_IDS_H
+#define HALVEX_RESOURCE_IDS_H
+
+#define IDI_APP_ICON 101
+
+#endif
