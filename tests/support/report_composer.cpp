@@ -79,8 +79,15 @@ std::string ReportBytes(const std::vector<std::vector<std::wstring>> &devices)
 
 ComposedReport ComposeReportOfPresentDevices()
 {
+    std::vector<std::vector<std::wstring>> devices = PresentDeviceTexts(nullptr);
+    return {ReportBytes(devices), static_cast<unsigned long>(devices.size())};
+}
+
+std::vector<std::vector<std::wstring>> PresentDeviceTexts(const GUID *classGuid)
+{
     std::vector<std::vector<std::wstring>> devices;
-    HDEVINFO set = SetupDiGetClassDevsW(nullptr, nullptr, nullptr, DIGCF_PRESENT | DIGCF_ALLCLASSES);
+    DWORD flags = classGuid ? DIGCF_PRESENT : DIGCF_PRESENT | DIGCF_ALLCLASSES;
+    HDEVINFO set = SetupDiGetClassDevsW(classGuid, nullptr, nullptr, flags);
     SP_DEVINFO_DATA data = {};
     data.cbSize = sizeof(data);
     for (DWORD i = 0; set != INVALID_HANDLE_VALUE && SetupDiEnumDeviceInfo(set, i, &data); ++i) {
@@ -100,5 +107,5 @@ ComposedReport ComposeReportOfPresentDevices()
     if (set != INVALID_HANDLE_VALUE) {
         SetupDiDestroyDeviceInfoList(set);
     }
-    return {ReportBytes(devices), static_cast<unsigned long>(devices.size())};
+    return devices;
 }

@@ -2,6 +2,8 @@
 // independently of the program's own code, as UTF-16LE bytes.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -11,6 +13,10 @@ struct ComposedReport {
 };
 
 ComposedReport ComposeReportOfPresentDevices();
+
+// The four texts of each present device of a class (null: every class), in
+// the platform's order.
+std::vector<std::vector<std::wstring>> PresentDeviceTexts(const GUID *classGuid);
 
 // The bytes of a report: mark, header, one entry per device of four texts.
 std::string ReportBytes(const std::vector<std::vector<std::wstring>> &devices);
