@@ -35,6 +35,22 @@ void ShowError(HWND owner, const WCHAR *text)
 
 }  // namespace
 
+ReportOutcome WriteDeviceReport(const WCHAR *path, DWORD *entryCount)
+{
+    *entryCount = 0;
+    ReportWriter writer = {_wfopen(path, L"wb"), false, 0};
+    if (writer.file == nullptr) {
+        return kReportCreateFailed;
+    }
+    WriteReportMark(&writer);
+    if (!ForEachPresentDevice(nullptr, OnListReady, OnDevice, &writer)) {
+        CloseReport(&writer);  // the file keeps the mark alone
+        return kReportListFailed;
+    }
+    *entryCount = writer.entryCount;
+    return CloseReport(&writer) ? kReportWritten : kReportWriteFailed;
+}
+
 bool ExportDeviceReport(HWND owner)
 {
     WCHAR path[kPathCapacity];
@@ -54,25 +70,23 @@ bool ExportDeviceReport(HWND owner)
         return false;
     }
 
-    ReportWriter writer = {_wfopen(path, L"wb"), false, 0};
-    if (writer.file == nullptr) {
+    DWORD entryCount = 0;
+    switch (WriteDeviceReport(path, &entryCount)) {
+    case kReportCreateFailed:
         ShowError(owner, kUiText.createFailedMessage);
         return false;
-    }
-    WriteReportMark(&writer);
-    if (!ForEachPresentDevice(nullptr, OnListReady, OnDevice, &writer)) {
-        CloseReport(&writer);
+    case kReportListFailed:
         ShowError(owner, kUiText.listFailedMessage);
         return false;
-    }
-    if (!CloseReport(&writer)) {
+    case kReportWriteFailed:
         ShowError(owner, kUiText.writeFailedMessage);
         return false;
+    case kReportWritten:
+        break;
     }
 
     WCHAR message[kMessageCapacity];
-    FormatBounded(message, kMessageCapacity, kUiText.exportCompleteTemplate, writer.entryCount,
-                  path);
+    FormatBounded(message, kMessageCapacity, kUiText.exportCompleteTemplate, entryCount, path);
     MessageBoxW(owner, message, kUiText.exportCompleteCaption, MB_OK | MB_ICONINFORMATION);
     return true;
 }
