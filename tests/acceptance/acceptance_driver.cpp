@@ -285,19 +285,20 @@ Box AnswerMessageBox(DWORD thread)
     return box;
 }
 
+BOOL CALLBACK FindNameEdit(HWND child, LPARAM lParam)
+{
+    if (GetDlgCtrlID(child) == 0x47c && ClassOf(child) == L"Edit") {
+        *reinterpret_cast<HWND *>(lParam) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The file name field: the edit inside the ComboBoxEx of the same ID.
 HWND NameField(HWND dialog)
 {
     HWND found = nullptr;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM lParam) -> BOOL {
-            if (GetDlgCtrlID(child) == 0x47c && ClassOf(child) == L"Edit") {
-                *reinterpret_cast<HWND *>(lParam) = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(dialog, FindNameEdit, reinterpret_cast<LPARAM>(&found));
     return found ? found : GetDlgItem(dialog, 0x47c);
 }
 

@@ -2,10 +2,10 @@
 # Runs the acceptance driver against one built program, on an Xvfb display
 # of its own and in a Wine prefix of its own (copied from the tests'
 # template), and saves a screenshot of the window as PNG.
-# Usage: run_acceptance.sh TESTS_WINE_DIR DRIVER.exe PROGRAM.exe LANGUAGE OUT_DIR
+# Usage: run_acceptance.sh TESTS_WINE_DIR DRIVER.exe IDLE.exe PROGRAM.exe LANGUAGE OUT_DIR
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-tests_wine_dir=$1 driver=$2 program=$3 language=$4 out=$5
+tests_wine_dir=$1 driver=$2 idle=$3 program=$4 language=$5 out=$6
 wine_dir="$tests_wine_dir-$(basename "$program" .exe)"
 mkdir -p "$out"
 rm -f "$out/window.png" "$out/shot-request" "$out/shot-done"
@@ -28,8 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-HALVEX_WINE_TEMPLATE="$tests_wine_dir/template" "$here/wine/session.sh" start "$wine_dir" \
-    "$(dirname "$driver")/wine_idle.exe"
+HALVEX_WINE_TEMPLATE="$tests_wine_dir/template" "$here/wine/session.sh" start "$wine_dir" "$idle"
 windows() { printf 'Z:%s' "$1" | tr / '\\'; }
 # The driver asks for the screenshot when the window shows a selected row.
 (
