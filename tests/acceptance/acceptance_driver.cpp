@@ -17,6 +17,16 @@ namespace {
 
 int gFailures = 0;
 
+// Waits are multiplied by HALVEX_SLOW (a whole number) where Wine runs
+// emulated and every step takes many times longer.
+int Slow()
+{
+    wchar_t value[16] = L"";
+    GetEnvironmentVariableW(L"HALVEX_SLOW", value, 16);
+    int factor = _wtoi(value);
+    return factor > 0 ? factor : 1;
+}
+
 void Check(bool ok, const std::string &what)
 {
     if (!ok) {
@@ -254,6 +264,7 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM lParam)
 
 HWND WaitForDialog(DWORD thread, DialogKind kind, int milliseconds = 30000)
 {
+    milliseconds *= Slow();
     for (int waited = 0; waited < milliseconds; waited += 50) {
         DialogSearch search = {thread, kind, nullptr};
         EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&search));
@@ -281,7 +292,7 @@ Box AnswerMessageBox(DWORD thread)
     box.caption = TextOf(window);
     box.text = TextOf(GetDlgItem(window, 0xFFFF));
     PostMessageW(window, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(50);
+    for (int i = 0; i < 100 * Slow() && IsWindow(window); ++i) Sleep(50);
     return box;
 }
 
@@ -323,7 +334,7 @@ void RequestScreenshot(const std::wstring &out)
     HANDLE request = CreateFileW((out + L"shot-request").c_str(), GENERIC_WRITE, 0, nullptr,
                                  CREATE_ALWAYS, 0, nullptr);
     CloseHandle(request);
-    for (int i = 0; i < 200 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
+    for (int i = 0; i < 200 * Slow() && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
         Sleep(100);
     }
     DeleteFileW(done.c_str());
@@ -377,9 +388,9 @@ int wmain(int argc, wchar_t **argv)
     Check(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                          &startup, &process),
           "program started");
-    WaitForInputIdle(process.hProcess, 60000);
+    WaitForInputIdle(process.hProcess, 60000 * Slow());
     HWND main = nullptr;
-    for (int i = 0; i < 1200 && main == nullptr; ++i) {
+    for (int i = 0; i < 1200 * Slow() && main == nullptr; ++i) {
         main = FindWindowW(L"HalvexClass", nullptr);
         if (main == nullptr) Sleep(100);
     }
@@ -449,7 +460,7 @@ int wmain(int argc, wchar_t **argv)
                L"Device Name: Carte r\u00e9seau \u65e5\u672c\r\nHardware ID: PCI\\VEN_1\r\n"
                L"Manufacturer: Maker \u0391\r\nAssociated Driver: accept.sys",
                "detail pane of the selected row");
-    Sleep(1000);  // the program paints from its own loop
+    Sleep(1000 * Slow());  // the program paints from its own loop
     RequestScreenshot(out);
 
     // Export: the real save dialog, filled and confirmed as a user would.
@@ -461,7 +472,7 @@ int wmain(int argc, wchar_t **argv)
     if (dialog) {
         SendMessageW(NameField(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"cancelled.txt"));
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(50);
+        for (int i = 0; i < 100 * Slow() && IsWindow(dialog); ++i) Sleep(50);
         Check(WaitForDialog(thread, kAnyDialog, 1500) == nullptr, "cancel: no message");
     }
     for (int round = 0; round < 2; ++round) {
@@ -477,7 +488,7 @@ int wmain(int argc, wchar_t **argv)
             HWND prompt = WaitForDialog(thread, kPrompt);
             Check(prompt != nullptr && GetDlgItem(prompt, IDYES) != nullptr, "overwrite prompt");
             if (prompt) PostMessageW(prompt, WM_COMMAND, IDYES, 0);
-            for (int i = 0; i < 100 && IsWindow(dialog); ++i) Sleep(50);
+            for (int i = 0; i < 100 * Slow() && IsWindow(dialog); ++i) Sleep(50);
         }
         Box box = AnswerMessageBox(thread);
         ComposedReport expected = ComposeReportOfPresentDevices();
@@ -498,7 +509,7 @@ int wmain(int argc, wchar_t **argv)
     CheckEqual(about.text.substr(0, about.text.find(L"\r\n")), language.aboutFirstLine, "About first line");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
-    DWORD waited = WaitForSingleObject(process.hProcess, 60000);
+    DWORD waited = WaitForSingleObject(process.hProcess, 60000 * Slow());
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     Check(waited == WAIT_OBJECT_0 && exitCode == 0, "closed: process ends with exit code 0");
