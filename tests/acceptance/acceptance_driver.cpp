@@ -182,16 +182,24 @@ public:
     RemoteMemory(HANDLE process, size_t size) : process_(process)
     {
         base_ = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        if (base_ == nullptr) {
+            Check(false, "memory in the program's process (VirtualAllocEx error " +
+                             std::to_string(GetLastError()) + ")");
+        }
     }
     ~RemoteMemory() { VirtualFreeEx(process_, base_, 0, MEM_RELEASE); }
     char *At(size_t offset) const { return static_cast<char *>(base_) + offset; }
     void Write(size_t offset, const void *data, size_t size)
     {
-        WriteProcessMemory(process_, At(offset), data, size, nullptr);
+        if (!WriteProcessMemory(process_, At(offset), data, size, nullptr)) {
+            Check(false, "WriteProcessMemory error " + std::to_string(GetLastError()));
+        }
     }
     void Read(size_t offset, void *data, size_t size)
     {
-        ReadProcessMemory(process_, At(offset), data, size, nullptr);
+        if (!ReadProcessMemory(process_, At(offset), data, size, nullptr)) {
+            Check(false, "ReadProcessMemory error " + std::to_string(GetLastError()));
+        }
     }
 
 private:
