@@ -321,18 +321,6 @@ HWND NameField(HWND dialog)
     return found ? found : GetDlgItem(dialog, 0x47c);
 }
 
-std::string ReadFileBytes(const std::wstring &path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char chunk[65536];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    CloseHandle(file);
-    return bytes;
-}
-
 // The screen is read by the X side (the runner script): another process's
 // windows cannot be read back through GDI here. Asks for a shot and waits.
 void RequestScreenshot(const std::wstring &out)

@@ -23,11 +23,13 @@ namespace {
 const wchar_t *const kTitle = L"Quenor Détection des périphériques";
 const wchar_t *const kExportLabel = L"Exporter en .txt";
 const wchar_t *const kAboutLabel = L"A propos";
-const wchar_t *const kPlaceholder = L"Sélectionnez un appareil pour afficher et copier ses détails.";
+const wchar_t *const kPlaceholder =
+    L"Sélectionnez un appareil pour afficher et copier ses détails.";
 const wchar_t *const kAboutFirstLine = L"Scanneur des périphériques Quenor";
 const std::vector<std::wstring> kCategoryLabels = {
-    L"Tous les périphériques (ALL)", L"Cartes Réseau (Network)", L"Lecteurs de Disque (Storage)",
-    L"Contrôleurs IDE/SATA/AHCI",    L"Cartes Graphiques (Display)", L"Contrôleurs USB",
+    L"Tous les périphériques (ALL)", L"Cartes Réseau (Network)",
+    L"Lecteurs de Disque (Storage)", L"Contrôleurs IDE/SATA/AHCI",
+    L"Cartes Graphiques (Display)",  L"Contrôleurs USB",
     L"Cartes Audio (Media)"};
 #else
 const wchar_t *const kTitle = L"Halvex";
@@ -36,8 +38,10 @@ const wchar_t *const kAboutLabel = L"About";
 const wchar_t *const kPlaceholder = L"Select a device to view and copy its details.";
 const wchar_t *const kAboutFirstLine = L"Halvex";
 const std::vector<std::wstring> kCategoryLabels = {
-    L"All Devices",      L"Network Adapters", L"Disk Drives (Storage)", L"IDE/SATA/AHCI Controllers",
-    L"Display Adapters", L"USB Controllers",  L"Audio Devices (Media)"};
+    L"All Devices",           L"Network Adapters",
+    L"Disk Drives (Storage)", L"IDE/SATA/AHCI Controllers",
+    L"Display Adapters",      L"USB Controllers",
+    L"Audio Devices (Media)"};
 #endif
 
 std::wstring TextOf(HWND window)
@@ -98,12 +102,18 @@ void ChooseCategory(HWND window, int index)
                  reinterpret_cast<LPARAM>(hCategoryCombo));
 }
 
+// A crafted device of a category of the table, texts to be set by the caller.
+CraftedDevice DeviceOf(int category, const wchar_t *number)
+{
+    CraftedDevice device;
+    device.instanceId = std::wstring(L"ROOT\\HALVEXWINDOW\\") + number;
+    device.classGuid = *kDeviceCategories[category].classGuid;
+    return device;
+}
+
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        RegisterMainWindowClass(GetModuleHandleW(nullptr));
-    }
+    void SetUp() override { RegisterMainWindowClass(GetModuleHandleW(nullptr)); }
     void TearDown() override
     {
         if (window_ != nullptr) {
@@ -198,7 +208,8 @@ TEST_F(WindowTest, FiveControlsAsCreated)
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         column.pszText = title;
         column.cchTextMax = 64;
-        ASSERT_TRUE(SendMessageW(hDeviceList, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column)));
+        ASSERT_TRUE(
+            SendMessageW(hDeviceList, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column)));
         EXPECT_STREQ(title, titles[i]);
         EXPECT_EQ(column.cx, widths[i]);
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
@@ -222,9 +233,7 @@ TEST_F(WindowTest, CategoriesOfTheBuildWithRowZeroSelected)
 
 TEST_F(WindowTest, ListShowsEveryPresentDeviceAtStart)
 {
-    CraftedDevice device;
-    device.instanceId = L"ROOT\\HALVEXWINDOW\\0001";
-    device.classGuid = *kDeviceCategories[1].classGuid;
+    CraftedDevice device = DeviceOf(1, L"0001");
     device.friendlyName = Text(L"Réseau \u65e5\u672c");
     device.hardwareIds = MultiText({L"ROOT\\NETCARD", L"OTHER"});
     device.manufacturer = Text(L"Maker");
@@ -243,14 +252,10 @@ TEST_F(WindowTest, ListShowsEveryPresentDeviceAtStart)
 
 TEST_F(WindowTest, EachCategoryRefillsAndNoSelectionEmpties)
 {
-    CraftedDevice net;
-    net.instanceId = L"ROOT\\HALVEXWINDOW\\0001";
-    net.classGuid = *kDeviceCategories[1].classGuid;
+    CraftedDevice net = DeviceOf(1, L"0001");
     net.friendlyName = Text(L"Crafted network adapter");
     CreatePresentDevice(net);
-    CraftedDevice media;
-    media.instanceId = L"ROOT\\HALVEXWINDOW\\0002";
-    media.classGuid = *kDeviceCategories[6].classGuid;
+    CraftedDevice media = DeviceOf(6, L"0002");
     media.friendlyName = Text(L"Crafted sound card");
     CreatePresentDevice(media);
     Create();
@@ -270,29 +275,28 @@ TEST_F(WindowTest, EachCategoryRefillsAndNoSelectionEmpties)
 
 TEST_F(WindowTest, SelectedRowShowsItsDetails)
 {
-    CraftedDevice first;
-    first.instanceId = L"ROOT\\HALVEXWINDOW\\0001";
-    first.classGuid = *kDeviceCategories[1].classGuid;
+    CraftedDevice first = DeviceOf(1, L"0001");
     first.friendlyName = Text(L"First card");
     first.hardwareIds = MultiText({L"PCI\\FIRST", L"PCI\\MORE"});
     first.manufacturer = Text(L"Maker one");
     CreatePresentDevice(first);
-    CraftedDevice second;
-    second.instanceId = L"ROOT\\HALVEXWINDOW\\0002";
-    second.classGuid = *kDeviceCategories[1].classGuid;
+    CraftedDevice second = DeviceOf(1, L"0002");
     CreatePresentDevice(second);
     Create();
     ChooseCategory(window_, 1);
 
     SelectRow(0, true);
-    EXPECT_EQ(TextOf(hDetailEdit), L"Device Name: First card\r\nHardware ID: PCI\\FIRST\r\n"
-                                   L"Manufacturer: Maker one\r\nAssociated Driver: N/A");
+    EXPECT_EQ(TextOf(hDetailEdit),
+              L"Device Name: First card\r\nHardware ID: PCI\\FIRST\r\n"
+              L"Manufacturer: Maker one\r\nAssociated Driver: N/A");
     SelectRow(1, true);
-    EXPECT_EQ(TextOf(hDetailEdit), L"Device Name: Unknown\r\nHardware ID: N/A\r\n"
-                                   L"Manufacturer: N/A\r\nAssociated Driver: N/A");
+    EXPECT_EQ(TextOf(hDetailEdit),
+              L"Device Name: Unknown\r\nHardware ID: N/A\r\n"
+              L"Manufacturer: N/A\r\nAssociated Driver: N/A");
     SelectRow(1, false);  // deselected: the pane keeps the text
-    EXPECT_EQ(TextOf(hDetailEdit), L"Device Name: Unknown\r\nHardware ID: N/A\r\n"
-                                   L"Manufacturer: N/A\r\nAssociated Driver: N/A");
+    EXPECT_EQ(TextOf(hDetailEdit),
+              L"Device Name: Unknown\r\nHardware ID: N/A\r\n"
+              L"Manufacturer: N/A\r\nAssociated Driver: N/A");
     ChooseCategory(window_, 1);
     EXPECT_EQ(TextOf(hDetailEdit), kPlaceholder);
 }
@@ -300,9 +304,7 @@ TEST_F(WindowTest, SelectedRowShowsItsDetails)
 TEST_F(WindowTest, LongestTextsAreCutTo2047Units)
 {
     CreateServiceKey(L"HalvexWindowSvc", REG_SZ, Text(L"C:\\" + std::wstring(511, L'd')));
-    CraftedDevice device;
-    device.instanceId = L"ROOT\\HALVEXWINDOW\\0001";
-    device.classGuid = *kDeviceCategories[1].classGuid;
+    CraftedDevice device = DeviceOf(1, L"0001");
     device.friendlyName = Text(std::wstring(511, L'n'));
     device.hardwareIds = MultiText({std::wstring(510, L'h')});
     device.manufacturer = Text(std::wstring(511, L'm'));
@@ -412,7 +414,8 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheLoopWithZero)
     hook = SetWindowsHookExW(
         WH_CBT,
         [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (code == HCBT_ACTIVATE && ClassOf(reinterpret_cast<HWND>(wParam)) == L"HalvexClass") {
+            if (code == HCBT_ACTIVATE &&
+                ClassOf(reinterpret_cast<HWND>(wParam)) == L"HalvexClass") {
                 PostMessageW(reinterpret_cast<HWND>(wParam), WM_CLOSE, 0, 0);
                 closed = true;
             }

@@ -51,23 +51,6 @@ HDEVINFO WINAPI RefusedDeviceList(const GUID *, PCWSTR, HWND, DWORD)
 
 // --- Files -----------------------------------------------------------------
 
-std::string ReadFileBytes(const std::wstring &path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "<missing>";
-    }
-    std::string bytes;
-    char chunk[65536];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
-        bytes.append(chunk, read);
-    }
-    CloseHandle(file);
-    return bytes;
-}
-
 void WriteFileBytes(const std::wstring &path, const std::string &bytes)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -126,6 +109,14 @@ protected:
         gGetClassDevs = BareDeviceList;
     }
 
+    // Exports to path, typed into the save dialog and confirmed.
+    bool ExportTo(const std::wstring &path)
+    {
+        DialogScript script;
+        script.fileName = path;
+        return Export(script);
+    }
+
     // Runs the export with the dialogs answered by the script.
     bool Export(const DialogScript &script)
     {
@@ -159,15 +150,13 @@ TEST_F(ExportTest, WorkedExampleOfOneDeviceWithResetTexts)
 {
     UseBareDevices(1);
     std::wstring path = folder_ + L"one.txt";
-    DialogScript script;
-    script.fileName = path;
-    EXPECT_TRUE(Export(script));
+    EXPECT_TRUE(ExportTo(path));
 
     std::string expected("\xFF\xFE", 2);
-    for (const wchar_t *line : {L"List of all present devices\r\n", L"===========================\r\n",
-                                L"\r\n", L"[1]\r\n", L"Device Name: Unknown\r\n",
-                                L"Hardware ID: N/A\r\n", L"Manufacturer: N/A\r\n",
-                                L"Associated Driver: N/A\r\n", L"\r\n"}) {
+    for (const wchar_t *line :
+         {L"List of all present devices\r\n", L"===========================\r\n", L"\r\n",
+          L"[1]\r\n", L"Device Name: Unknown\r\n", L"Hardware ID: N/A\r\n",
+          L"Manufacturer: N/A\r\n", L"Associated Driver: N/A\r\n", L"\r\n"}) {
         expected += Utf16Bytes(line);
     }
     ASSERT_EQ(expected.size(), 302u);
@@ -178,40 +167,40 @@ TEST_F(ExportTest, WorkedExampleOfOneDeviceWithResetTexts)
     ExpectOneMessage(L"Export Complete", L"1 device(s) exported to:\r\n" + path, IDI_ASTERISK);
 }
 
-TEST_F(ExportTest, NoPresentDeviceGivesTheHeaderAlone)
+// No device gives the header alone; entries are numbered without gaps.
+TEST_F(ExportTest, EntriesForEachDeviceNumberedWithoutGaps)
 {
-    UseBareDevices(0);
-    std::wstring path = folder_ + L"none.txt";
-    DialogScript script;
-    script.fileName = path;
-    EXPECT_TRUE(Export(script));
-    std::string actual = ReadFileBytes(path);
-    EXPECT_EQ(actual.size(), 122u);
-    EXPECT_EQ(actual, ReportBytes({}));
-    ExpectOneMessage(L"Export Complete", L"0 device(s) exported to:\r\n" + path, IDI_ASTERISK);
-}
-
-TEST_F(ExportTest, EntriesAreNumberedWithoutGaps)
-{
-    UseBareDevices(12);
-    std::wstring path = folder_ + L"twelve.txt";
-    DialogScript script;
-    script.fileName = path;
-    EXPECT_TRUE(Export(script));
-    std::vector<std::vector<std::wstring>> devices(12, {L"Unknown", L"N/A", L"N/A", L"N/A"});
-    EXPECT_EQ(ReadFileBytes(path), ReportBytes(devices));
-    ExpectOneMessage(L"Export Complete", L"12 device(s) exported to:\r\n" + path, IDI_ASTERISK);
+    struct Case {
+        int devices;
+        size_t bytes;  // 122 of mark and header, 180 an entry, 182 from [10] on
+    };
+    for (Case c : {Case{0, 122}, Case{12, 122 + 9 * 180 + 3 * 182}}) {
+        SCOPED_TRACE(c.devices);
+        UseBareDevices(c.devices);
+        std::wstring path = folder_ + L"bare" + std::to_wstring(c.devices) + L".txt";
+        EXPECT_TRUE(ExportTo(path));
+        std::vector<std::vector<std::wstring>> devices(c.devices,
+                                                       {L"Unknown", L"N/A", L"N/A", L"N/A"});
+        std::string actual = ReadFileBytes(path);
+        EXPECT_EQ(actual.size(), c.bytes);
+        EXPECT_EQ(actual, ReportBytes(devices));
+        ExpectOneMessage(L"Export Complete",
+                         std::to_wstring(c.devices) + L" device(s) exported to:\r\n" + path,
+                         IDI_ASTERISK);
+    }
 }
 
 // Crafted devices whose texts no code page holds, and a line feed, against
 // the report the test composes from its own enumeration.
 TEST_F(ExportTest, RealDevicesUnitForUnit)
 {
-    CreateServiceKey(L"HalvexExportSvc", REG_EXPAND_SZ, Text(L"%SystemRoot%\\drivers\\\u03b1\u03b2.sys"));
+    CreateServiceKey(L"HalvexExportSvc", REG_EXPAND_SZ,
+                     Text(L"%SystemRoot%\\drivers\\\u03b1\u03b2.sys"));
     CraftedDevice greek;
     greek.instanceId = L"ROOT\\HALVEXEXPORT\\0001";
     greek.classGuid = kTestClassGuid;
-    greek.friendlyName = Text(L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u65e5\u672c\u8a9e \xD83D\xDE00");
+    greek.friendlyName =
+        Text(L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u65e5\u672c\u8a9e \xD83D\xDE00");
     greek.hardwareIds = MultiText({L"ROOT\\\u00c9T\u00c9", L"SECOND"});
     greek.manufacturer = Text(L"two\nlines");
     greek.service = Text(L"HalvexExportSvc");
@@ -222,17 +211,17 @@ TEST_F(ExportTest, RealDevicesUnitForUnit)
     CreatePresentDevice(bare);
 
     std::wstring path = folder_ + L"real.txt";
-    DialogScript script;
-    script.fileName = path;
-    EXPECT_TRUE(Export(script));
+    EXPECT_TRUE(ExportTo(path));
     ComposedReport composed = ComposeReportOfPresentDevices();
     std::string actual = ReadFileBytes(path);
     EXPECT_EQ(actual, composed.bytes);
-    EXPECT_NE(actual.find(Utf16Bytes(L"Device Name: \u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u65e5\u672c\u8a9e \xD83D\xDE00\r\n"
-                                     L"Hardware ID: ROOT\\\u00c9T\u00c9\r\n"
-                                     L"Manufacturer: two\nlines\r\n"
-                                     L"Associated Driver: \u03b1\u03b2.sys\r\n")),
-              std::string::npos);
+    EXPECT_NE(
+        actual.find(Utf16Bytes(
+            L"Device Name: \u0395\u03bb\u03bb\u03ac\u03b4\u03b1 \u65e5\u672c\u8a9e \xD83D\xDE00\r\n"
+            L"Hardware ID: ROOT\\\u00c9T\u00c9\r\n"
+            L"Manufacturer: two\nlines\r\n"
+            L"Associated Driver: \u03b1\u03b2.sys\r\n")),
+        std::string::npos);
     ExpectOneMessage(L"Export Complete",
                      std::to_wstring(composed.entries) + L" device(s) exported to:\r\n" + path,
                      IDI_ASTERISK);
@@ -250,7 +239,8 @@ TEST_F(ExportTest, SaveDialogProposesTheBuildsNameAndFilter)
     EXPECT_EQ(seen_[0].kind, SeenDialog::kSaveDialog);
     EXPECT_EQ(seen_[0].owner, owner_);
     EXPECT_EQ(seen_[0].text, kDefaultFileName);
-    EXPECT_EQ(seen_[0].types, (std::vector<std::wstring>{L"Text file (*.txt)", L"All files (*.*)"}));
+    EXPECT_EQ(seen_[0].types,
+              (std::vector<std::wstring>{L"Text file (*.txt)", L"All files (*.*)"}));
 }
 
 TEST_F(ExportTest, CancelCreatesAndChangesNothing)
@@ -271,9 +261,7 @@ TEST_F(ExportTest, CancelCreatesAndChangesNothing)
 TEST_F(ExportTest, NameWithoutExtensionGetsTxt)
 {
     UseBareDevices(1);
-    DialogScript script;
-    script.fileName = folder_ + L"plain";
-    EXPECT_TRUE(Export(script));
+    EXPECT_TRUE(ExportTo(folder_ + L"plain"));
     EXPECT_EQ(ReadFileBytes(folder_ + L"plain.txt").size(), 302u);
     EXPECT_FALSE(Exists(folder_ + L"plain"));
     ExpectOneMessage(L"Export Complete", L"1 device(s) exported to:\r\n" + folder_ + L"plain.txt",
@@ -285,9 +273,7 @@ TEST_F(ExportTest, ExistingFileIsOverwrittenAfterThePrompt)
     UseBareDevices(1);
     std::wstring path = folder_ + L"again.txt";
     WriteFileBytes(path, std::string(5000, 'x'));
-    DialogScript script;
-    script.fileName = path;
-    EXPECT_TRUE(Export(script));
+    EXPECT_TRUE(ExportTo(path));
     ASSERT_EQ(seen_.size(), 3u);
     EXPECT_EQ(seen_[1].kind, SeenDialog::kOverwritePrompt);
     std::string actual = ReadFileBytes(path);
@@ -354,8 +340,8 @@ TEST_F(ExportTest, WritesOntoAFullDevice)
         const char *name;
         int devices;
     };
-    for (const Case &c : {Case{"failing flush before the close", 1},
-                          Case{"failing write before the end", 40}}) {
+    for (const Case &c :
+         {Case{"failing flush before the close", 1}, Case{"failing write before the end", 40}}) {
         SCOPED_TRACE(c.name);
         UseBareDevices(c.devices);
         DialogScript script;

@@ -18,12 +18,6 @@ struct RecordCase {
 
 RawValue None() { return RawValue(); }
 
-std::wstring Units(wchar_t unit, size_t count) { return std::wstring(count, unit); }
-
-RawValue Unterminated(const std::wstring &text)
-{
-    return Bytes(text.data(), text.size() * sizeof(wchar_t));
-}
 
 std::vector<RecordCase> RecordCases()
 {

@@ -6,12 +6,6 @@
 
 namespace {
 
-std::wstring Units(wchar_t unit, size_t count) { return std::wstring(count, unit); }
-
-RawValue Unterminated(const std::wstring &text)
-{
-    return Bytes(text.data(), text.size() * sizeof(wchar_t));
-}
 
 struct Resolution {
     bool result;

@@ -81,6 +81,16 @@ RawValue MultiText(const std::vector<std::wstring> &list)
     return Bytes(joined.data(), joined.size() * sizeof(wchar_t));
 }
 
+RawValue Unterminated(const std::wstring &text)
+{
+    return Bytes(text.data(), text.size() * sizeof(wchar_t));
+}
+
+std::wstring Units(wchar_t unit, size_t count)
+{
+    return std::wstring(count, unit);
+}
+
 RawValue Bytes(const void *data, size_t size)
 {
     RawValue value;

@@ -17,6 +17,8 @@ struct RawValue {
 RawValue Text(const std::wstring &text);                   // with its terminator
 RawValue MultiText(const std::vector<std::wstring> &list);  // each terminated, then one more
 RawValue Bytes(const void *data, size_t size);
+RawValue Unterminated(const std::wstring &text);           // its units, no terminator
+std::wstring Units(wchar_t unit, size_t count);             // count copies of one unit
 
 struct CraftedDevice {
     std::wstring instanceId;  // such as L"ROOT\\HALVEXTEST\\0001"

@@ -53,6 +53,23 @@ std::wstring DriverFile(HDEVINFO set, SP_DEVINFO_DATA *data)
 
 }  // namespace
 
+std::string ReadFileBytes(const std::wstring &path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "<missing>";
+    }
+    std::string bytes;
+    char chunk[65536];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        bytes.append(chunk, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
 std::string Utf16Bytes(const std::wstring &text)
 {
     std::string bytes;

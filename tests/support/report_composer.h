@@ -22,3 +22,6 @@ std::vector<std::vector<std::wstring>> PresentDeviceTexts(const GUID *classGuid)
 std::string ReportBytes(const std::vector<std::vector<std::wstring>> &devices);
 
 std::string Utf16Bytes(const std::wstring &text);
+
+// A file's whole content, or "<missing>" when it cannot be opened.
+std::string ReadFileBytes(const std::wstring &path);
