@@ -1,7 +1,7 @@
 # make        build both 32-bit programs into dist/ and their 64-bit twins into dist/x64/
 # make run    build, then start dist/skelda.exe under Wine
 # make test   build, then run every test on 64-bit Wine
-# make bench  the export against its floor, with 2,000 crafted devices
+# make bench  the export, the list fill and the start-up against their floors
 # make test32 run the 32-bit programs themselves (slow: emulated here; not in CI)
 
 PRESET32 := i686-w64-mingw32
@@ -27,7 +27,7 @@ test: build
 	ctest --preset $(PRESET64)
 
 bench: build
-	cmake --build --preset $(PRESET64) --target export_bench
+	cmake --build --preset $(PRESET64) --target export_bench list_bench
 	./scripts/bench.sh
 
 test32: build

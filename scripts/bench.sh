@@ -1,9 +1,26 @@
 #!/bin/sh
-# Runs the export benchmark in a fresh prefix of its own.
+# Runs the benchmarks (the export, and the list fill with the start-up) in a
+# fresh prefix of their own, on an Xvfb display of their own.
 set -eu
 cd "$(dirname "$0")/.."
 tree=build/x86_64-w64-mingw32
 wine_dir="$PWD/build/bench-wine"
+
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb=$!
+tries=0
+while [ ! -s "$display_file" ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
+done
+export DISPLAY=":$(cat "$display_file")"
+rm -f "$display_file"
+
 tests/wine/session.sh start "$wine_dir" "$tree/tests/wine_idle.exe"
-trap 'tests/wine/session.sh stop "$wine_dir"' EXIT
-tests/wine/run.sh "$wine_dir" "$tree/tests/export_bench.exe" "$@"
+trap 'tests/wine/session.sh stop "$wine_dir"; kill $xvfb 2>/dev/null || true' EXIT
+echo "== export"
+tests/wine/run.sh "$wine_dir" "$tree/tests/export_bench.exe"
+echo "== list fill and start-up"
+tests/wine/run.sh "$wine_dir" "$tree/tests/list_bench.exe"

@@ -177,42 +177,92 @@ std::wstring ClassOf(HWND window)
 
 // A list view's texts live in the program's memory: the item record and its
 // text buffer are placed there, the list view fills them, and they are read back.
+//
+// Where Wine's 32-bit side runs under user-mode emulation, the emulator maps
+// the program's addresses at an offset in the host process (one page here,
+// since the host refuses page zero), while the platform's cross-process reads
+// and writes use the addresses unchanged: they land that far beside the
+// memory the program sees. The offset is found once, by a round trip through
+// the list view itself, and the reads and writes are placed to meet the
+// program's view; on a machine that runs the program natively it is zero.
 class RemoteMemory {
 public:
-    RemoteMemory(HANDLE process, size_t size) : process_(process)
+    enum { kUsable = 4096, kMaxShift = 0x10000, kShiftStep = 0x1000 };
+
+    explicit RemoteMemory(HANDLE process) : process_(process)
     {
-        base_ = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        // Room on both sides, so that a probe at any candidate offset still
+        // lands inside this block and nothing else of the program is touched.
+        base_ = static_cast<char *>(VirtualAllocEx(process, nullptr, 2 * kMaxShift + kUsable,
+                                                   MEM_COMMIT, PAGE_READWRITE));
         if (base_ == nullptr) {
             Check(false, "memory in the program's process (VirtualAllocEx error " +
                              std::to_string(GetLastError()) + ")");
         }
     }
     ~RemoteMemory() { VirtualFreeEx(process_, base_, 0, MEM_RELEASE); }
-    char *At(size_t offset) const { return static_cast<char *>(base_) + offset; }
-    void Write(size_t offset, const void *data, size_t size)
+    bool Ok() const { return base_ != nullptr; }
+
+    // The address as the program sees it.
+    char *At(size_t offset) const { return base_ + kMaxShift + offset; }
+    bool Write(size_t offset, const void *data, size_t size)
     {
-        if (!WriteProcessMemory(process_, At(offset), data, size, nullptr)) {
+        if (!WriteProcessMemory(process_, At(offset) + gShift, data, size, nullptr)) {
             Check(false, "WriteProcessMemory error " + std::to_string(GetLastError()));
+            return false;
         }
+        return true;
     }
-    void Read(size_t offset, void *data, size_t size)
+    bool Read(size_t offset, void *data, size_t size)
     {
-        if (!ReadProcessMemory(process_, At(offset), data, size, nullptr)) {
+        if (!ReadProcessMemory(process_, At(offset) + gShift, data, size, nullptr)) {
             Check(false, "ReadProcessMemory error " + std::to_string(GetLastError()));
+            return false;
         }
+        return true;
+    }
+
+    // Asks the list view for its first column's width into a record placed
+    // at each candidate offset in turn: the offset at which the record read
+    // back holds the width the list view reports by value is the one.
+    static bool FindShift(HANDLE process, HWND list)
+    {
+        RemoteMemory memory(process);
+        if (!memory.Ok()) return false;
+        int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        for (gShift = 0; gShift <= kMaxShift; gShift += kShiftStep) {
+            LVCOLUMNW column = {};
+            column.mask = LVCF_WIDTH;
+            column.cx = -12345;
+            if (!memory.Write(0, &column, sizeof column)) return false;
+            SendMessageW(list, LVM_GETCOLUMNW, 0, reinterpret_cast<LPARAM>(memory.At(0)));
+            LVCOLUMNW back = {};
+            if (!memory.Read(0, &back, sizeof back)) return false;
+            if (back.mask == LVCF_WIDTH && back.cx == width) {
+                std::printf("note: the program's memory is reached %ld bytes beside its own "
+                            "addresses%s\n", static_cast<long>(gShift), gShift ? " (emulated)" : "");
+                return true;
+            }
+        }
+        gShift = 0;
+        return false;
     }
 
 private:
+    static LONG_PTR gShift;
     HANDLE process_;
-    void *base_;
+    char *base_;
 };
+
+LONG_PTR RemoteMemory::gShift = 0;
 
 using Rows = std::vector<std::vector<std::wstring>>;
 
 Rows ReadList(HANDLE process, HWND list)
 {
     Rows rows;
-    RemoteMemory memory(process, 4096);
+    RemoteMemory memory(process);
+    if (!memory.Ok()) return rows;
     int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         std::vector<std::wstring> texts;
@@ -221,10 +271,12 @@ Rows ReadList(HANDLE process, HWND list)
             item.iSubItem = subItem;
             item.pszText = reinterpret_cast<LPWSTR>(memory.At(1024));
             item.cchTextMax = 1024;
-            memory.Write(0, &item, sizeof item);
-            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(memory.At(0)));
             wchar_t text[1024] = L"";
-            memory.Read(1024, text, sizeof text);
+            if (!memory.Write(1024, text, sizeof text) || !memory.Write(0, &item, sizeof item)) {
+                return rows;
+            }
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(memory.At(0)));
+            if (!memory.Read(1024, text, sizeof text)) return rows;
             text[1023] = L'\0';
             texts.push_back(text);
         }
@@ -235,12 +287,14 @@ Rows ReadList(HANDLE process, HWND list)
 
 void SelectRow(HANDLE process, HWND list, int row)
 {
-    RemoteMemory memory(process, 4096);
+    RemoteMemory memory(process);
+    if (!memory.Ok()) return;
     LVITEMW item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    memory.Write(0, &item, sizeof item);
-    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(memory.At(0)));
+    if (memory.Write(0, &item, sizeof item)) {
+        SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(memory.At(0)));
+    }
 }
 
 // The first visible dialog of the program's thread other than those listed.
@@ -438,6 +492,8 @@ int wmain(int argc, wchar_t **argv)
     }
     Check(labels == language.categories, "the seven category labels of the build, in order");
     Check(SendMessageW(combo, CB_GETCURSEL, 0, 0) == 0, "row 0 selected");
+    Check(RemoteMemory::FindShift(process.hProcess, list),
+          "the program's memory reached through the platform (offset found within 64 KiB)");
     Check(ReadList(process.hProcess, list) == PresentDeviceTexts(nullptr),
           "list at start equals every present device, same order and texts");
 
