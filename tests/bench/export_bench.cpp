@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_devices.h"
 #include "export/export_report.h"
 #include "inventory/device_enumeration.h"
 #include "support/crafted_devices.h"
@@ -38,31 +39,13 @@ int main(int argc, char **argv)
 {
     int devices = argc > 1 ? std::atoi(argv[1]) : 2000;
     int rounds = argc > 2 ? std::atoi(argv[2]) : 7;
-    const int services = 50;
 
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    for (int s = 0; s < services; ++s) {
-        CreateServiceKey(L"HalvexBenchSvc" + std::to_wstring(s), REG_EXPAND_SZ,
-                         Text(L"%SystemRoot%\\System32\\drivers\\bench" + std::to_wstring(s) + L".sys"));
-    }
-    for (int i = 0; i < devices; ++i) {
-        wchar_t id[64];
-        swprintf(id, 64, L"ROOT\\HALVEXBENCH\\%05d", i);
-        CraftedDevice device;
-        device.instanceId = id;
-        device.classGuid = kTestClassGuid;
-        if (i % 3 != 0) {
-            device.friendlyName = Text(L"Bench device " + std::to_wstring(i));
-        }
-        device.description = Text(L"Bench device description");
-        device.hardwareIds = MultiText({L"ROOT\\BENCH_" + std::to_wstring(i), L"ROOT\\BENCH"});
-        device.manufacturer = Text(L"Bench maker");
-        device.service = Text(L"HalvexBenchSvc" + std::to_wstring(i % services));
-        CreatePresentDevice(device);
-    }
+    CreateBenchServices();
+    CreateBenchDevices(0, devices);
     QueryPerformanceCounter(&end);
-    std::printf("created %d devices and %d services in %.1f s\n", devices, services,
+    std::printf("created %d devices and 50 services in %.1f s\n", devices,
                 Seconds(start, end));
 
     std::vector<double> floorTimes, exportTimes;

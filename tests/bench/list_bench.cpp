@@ -16,13 +16,13 @@
 
 #include "app/control_handles.h"
 #include "app/main_window.h"
+#include "bench/bench_devices.h"
 #include "inventory/device_enumeration.h"
 #include "support/crafted_devices.h"
 #include "views/device_views.h"
 
 namespace {
 
-const int kServices = 50;
 const int kSizes[] = {500, 2000, 8000};
 const int kStartUpSize = 2000;
 
@@ -46,25 +46,6 @@ void PumpMessages()
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
-    }
-}
-
-void CreateBenchDevices(int from, int to)
-{
-    for (int i = from; i < to; ++i) {
-        wchar_t id[64];
-        swprintf(id, 64, L"ROOT\\HALVEXBENCH\\%05d", i);
-        CraftedDevice device;
-        device.instanceId = id;
-        device.classGuid = kTestClassGuid;
-        if (i % 3 != 0) {
-            device.friendlyName = Text(L"Bench device " + std::to_wstring(i));
-        }
-        device.description = Text(L"Bench device description");
-        device.hardwareIds = MultiText({L"ROOT\\BENCH_" + std::to_wstring(i), L"ROOT\\BENCH"});
-        device.manufacturer = Text(L"Bench maker");
-        device.service = Text(L"HalvexBenchSvc" + std::to_wstring(i % kServices));
-        CreatePresentDevice(device);
     }
 }
 
@@ -189,11 +170,7 @@ int main(int argc, char **argv)
     int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     HINSTANCE instance = GetModuleHandleW(nullptr);
 
-    for (int s = 0; s < kServices; ++s) {
-        CreateServiceKey(L"HalvexBenchSvc" + std::to_wstring(s), REG_EXPAND_SZ,
-                         Text(L"%SystemRoot%\\System32\\drivers\\bench" + std::to_wstring(s) +
-                              L".sys"));
-    }
+    CreateBenchServices();
 
     RegisterMainWindowClass(instance);
     HWND window = CreateMainWindow(instance);
