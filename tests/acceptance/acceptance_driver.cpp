@@ -376,8 +376,9 @@ HWND NameField(HWND dialog)
 }
 
 // The screen is read by the X side (the runner script): another process's
-// windows cannot be read back through GDI here. Asks for a shot and waits.
-void RequestScreenshot(const std::wstring &out)
+// windows cannot be read back through GDI here. Asks for a shot and waits;
+// true once the runner says it was taken.
+bool RequestScreenshot(const std::wstring &out)
 {
     std::wstring done = out + L"shot-done";
     DeleteFileW(done.c_str());
@@ -387,7 +388,7 @@ void RequestScreenshot(const std::wstring &out)
     for (int i = 0; i < 200 * Slow() && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
         Sleep(100);
     }
-    DeleteFileW(done.c_str());
+    return DeleteFileW(done.c_str()) != 0;
 }
 
 void CheckLayout(HWND main, const char *when)
@@ -513,7 +514,7 @@ int wmain(int argc, wchar_t **argv)
                L"Manufacturer: Maker \u0391\r\nAssociated Driver: accept.sys",
                "detail pane of the selected row");
     Sleep(1000 * Slow());  // the program paints from its own loop
-    RequestScreenshot(out);
+    Check(RequestScreenshot(out), "screenshot taken by the runner");
 
     // Export: the real save dialog, filled and confirmed as a user would.
     std::wstring report = out + L"report.txt";
