@@ -76,7 +76,9 @@ for entry in skelda:english skelda_francais:french; do
     language=${entry##*:}
     out="$PWD/build/wine32/acceptance/$name"
     mkdir -p "$out"
-    rm -f "$out/window.png" "$out/shot-request" "$out/shot-done"
+    # Cleared before the watcher starts: a marker left by an earlier run
+    # would end the watcher at once, and no screenshot would be taken.
+    rm -f "$out/window.png" "$out/shot-request" "$out/shot-done" "$out/finished"
     (
         while [ ! -f "$out/finished" ]; do
             if [ -f "$out/shot-request" ]; then
@@ -88,7 +90,6 @@ for entry in skelda:english skelda_francais:french; do
         done
     ) &
     watcher=$!
-    rm -f "$out/finished"
     say "driving dist/$name.exe ($language)"
     t0=$(date +%s)
     status=0
