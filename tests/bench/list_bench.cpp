@@ -165,39 +165,64 @@ Fill MeasureFill(HWND list, int rounds)
 
 }  // namespace
 
+// The two fills a user meets: at start-up the list is filled while the
+// window is still hidden; after a change of category, in the shown window,
+// where Wine redraws the list's scroll bar for every row inserted.
+struct Condition {
+    const char *name;
+    int showCommand;
+};
+
+const Condition kConditions[] = {{"hidden", SW_HIDE}, {"shown", SW_SHOWNORMAL}};
+
+HWND OpenMainWindow(HINSTANCE instance)
+{
+    RegisterMainWindowClass(instance);
+    return CreateMainWindow(instance);
+}
+
+void CloseMainWindow(HWND window, HINSTANCE instance)
+{
+    DestroyWindow(window);
+    PumpMessages();
+    UnregisterClassW(L"HalvexClass", instance);
+}
+
 int main(int argc, char **argv)
 {
     int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     HINSTANCE instance = GetModuleHandleW(nullptr);
 
     CreateBenchServices();
+    HWND window = OpenMainWindow(instance);
 
-    RegisterMainWindowClass(instance);
-    HWND window = CreateMainWindow(instance);
-    ShowWindow(window, SW_SHOWNORMAL);
-    UpdateWindow(window);
-
-    std::printf("fill of \"All Devices\" in the shown window: medians of %d rounds (3 at most\n"
-                "beyond %d devices, where one round takes minutes here)\n", rounds, kStartUpSize);
-    std::printf("%8s %6s %10s %10s %7s %12s\n", "crafted", "rows", "floor s", "fill s", "ratio",
-                "fill us/row");
+    std::printf("fill of \"All Devices\": medians of %d rounds (3 at most beyond %d devices,\n"
+                "where a fill in the shown window takes minutes here)\n", rounds, kStartUpSize);
+    std::printf("%8s %6s %7s %10s %10s %7s %12s\n", "crafted", "rows", "window", "floor s",
+                "fill s", "ratio", "fill us/row");
     int made = 0;
-    double startUp = 0, creation = 0, floorAtStartUpSize = 0, fillRatio = 0;
+    double startUp = 0, creation = 0, hiddenFloor = 0;
+    Fill atStartUpSize[2] = {};
     for (int size : kSizes) {
         double start = Now();
         CreateBenchDevices(made, size);
-        double creating = Now() - start;
+        std::printf("(%d devices made in %.1f s)\n", size - made, Now() - start);
         made = size;
-        Fill fill = MeasureFill(hDeviceList, size > kStartUpSize ? std::min(rounds, 3) : rounds);
-        std::printf("%8d %6d %10.3f %10.3f %7.3f %12.1f   (devices made in %.1f s)\n", size,
-                    fill.rows, fill.floor, fill.program, fill.program / fill.floor,
-                    1e6 * fill.program / fill.rows, creating);
-        if (size == kStartUpSize) {
-            floorAtStartUpSize = fill.floor;
-            fillRatio = fill.program / fill.floor;
-            DestroyWindow(window);
+        for (int c = 0; c < 2; ++c) {
+            ShowWindow(window, kConditions[c].showCommand);
+            UpdateWindow(window);
             PumpMessages();
-            UnregisterClassW(L"HalvexClass", instance);
+            Fill fill = MeasureFill(hDeviceList, size > kStartUpSize ? std::min(rounds, 3) : rounds);
+            std::printf("%8d %6d %7s %10.3f %10.3f %7.3f %12.1f\n", size, fill.rows,
+                        kConditions[c].name, fill.floor, fill.program, fill.program / fill.floor,
+                        1e6 * fill.program / fill.rows);
+            if (size == kStartUpSize) {
+                atStartUpSize[c] = fill;
+            }
+        }
+        if (size == kStartUpSize) {
+            hiddenFloor = atStartUpSize[0].floor;
+            CloseMainWindow(window, instance);
             std::vector<double> startUps, creations;
             for (int round = 0; round < rounds; ++round) {
                 startUps.push_back(StartUp(instance));
@@ -207,23 +232,24 @@ int main(int argc, char **argv)
             }
             startUp = Median(startUps);
             creation = Median(creations);
-            RegisterMainWindowClass(instance);
-            window = CreateMainWindow(instance);
-            ShowWindow(window, SW_SHOWNORMAL);
-            UpdateWindow(window);
+            window = OpenMainWindow(instance);
         }
     }
-    DestroyWindow(window);
-    PumpMessages();
+    CloseMainWindow(window, instance);
     RemoveEverythingCrafted();
 
-    std::printf("\nfill with %d crafted devices: ratio %.3f (goal: at most 1.10) %s\n",
-                kStartUpSize, fillRatio, fillRatio <= 1.10 ? "met" : "NOT MET");
-    std::printf("start-up to a visible window with %d crafted devices (medians of %d):\n",
-                kStartUpSize, rounds);
-    std::printf("  window creation without devices %.3f s, floor %.3f s, start-up %.3f s\n",
-                creation, floorAtStartUpSize, startUp);
-    double ratio = startUp / (floorAtStartUpSize + creation);
-    std::printf("  ratio %.3f (goal: at most 1.15) %s\n", ratio, ratio <= 1.15 ? "met" : "NOT MET");
+    std::printf("\nwith %d crafted devices (goal for the fill: at most 1.10)\n", kStartUpSize);
+    for (int c = 0; c < 2; ++c) {
+        double ratio = atStartUpSize[c].program / atStartUpSize[c].floor;
+        std::printf("  fill, window %s: ratio %.3f %s\n", kConditions[c].name, ratio,
+                    ratio <= 1.10 ? "met" : "NOT MET");
+    }
+    // At start-up the list is filled before the window is shown: the floor
+    // of the same condition is the hidden one.
+    std::printf("start-up to a visible window (medians of %d; goal: at most 1.15)\n", rounds);
+    std::printf("  window creation without devices %.3f s + hidden floor %.3f s; start-up %.3f s\n",
+                creation, hiddenFloor, startUp);
+    double ratio = startUp / (hiddenFloor + creation);
+    std::printf("  ratio %.3f %s\n", ratio, ratio <= 1.15 ? "met" : "NOT MET");
     return 0;
 }
