@@ -6,17 +6,8 @@ cd "$(dirname "$0")/.."
 tree=build/x86_64-w64-mingw32
 wine_dir="$PWD/build/bench-wine"
 
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-tries=0
-while [ ! -s "$display_file" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
-done
-export DISPLAY=":$(cat "$display_file")"
-rm -f "$display_file"
+. tests/wine/xvfb.sh
+start_xvfb bench
 
 tests/wine/session.sh start "$wine_dir" "$tree/tests/wine_idle.exe"
 trap 'tests/wine/session.sh stop "$wine_dir"; kill $xvfb 2>/dev/null || true' EXIT

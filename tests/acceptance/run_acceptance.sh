@@ -11,17 +11,8 @@ mkdir -p "$out"
 rm -f "$out/window.png" "$out/shot-request" "$out/shot-done"
 
 "$here/wine/prefix.sh" "$tests_wine_dir"   # the template exists afterwards
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-tries=0
-while [ ! -s "$display_file" ]; do
-    sleep 0.1
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || { echo "acceptance: Xvfb did not start" >&2; exit 1; }
-done
-export DISPLAY=":$(cat "$display_file")"
-rm -f "$display_file"
+. "$here/wine/xvfb.sh"
+start_xvfb acceptance
 cleanup() {
     "$here/wine/session.sh" stop "$wine_dir"
     kill "$xvfb" 2>/dev/null || true
